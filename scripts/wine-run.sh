@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
-# Without a program it only makes sure the prefix is ready. The prefix is created on first use (32-bit, code page 936, fonts as on a
+# Without a program it only makes sure the prefix is ready and Wine started. The prefix is created on first use (32-bit, code page 936, fonts as on a
 # Chinese Windows, no window manager, no crash dialog). The program's exit
 # code is passed back. Without a display, the program runs on its own Xvfb.
 set -euo pipefail
@@ -39,5 +39,10 @@ if [ ! -f "$prefix/.clicker-ready" ]; then
 fi
 flock -u 9
 
-[ $# -gt 0 ] || exit 0
+if [ $# -eq 0 ]; then
+    # Start Wine's own background processes now, detached from our output:
+    # a test runner that reads a test's output would otherwise wait for them.
+    wine wineboot </dev/null >/dev/null 2>&1
+    exit 0
+fi
 wine "$@"

@@ -1,0 +1,86 @@
+// Windows built from a constant description: a top-level window with labels,
+// edit boxes, push buttons and timers, and the events that reach handlers.
+// The program keeps a Control for each thing it names; LoadWindow fills them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "text/text.h"
+
+enum class ControlKind { Label, EditBox, Button, Timer };
+
+// A label's own font; labels without one draw with DEFAULT_GUI_FONT.
+struct FontSpec {
+    const char* face;
+    LONG height;
+    LONG weight;
+};
+
+enum ControlOption : unsigned {
+    IntegerOnly = 1,   // edit box: typing and losing the focus keep an integer
+    WrapText = 2,      // label: lines wrapped from the top instead of one centred line
+};
+
+// A loaded window or control, as the handlers see it.
+struct Control {
+    HWND window = nullptr;
+    int32_t timerPeriod = 0;   // timers: the period in force, 0 = not ticking
+    bool disabled = false;     // buttons: the disabled flag
+};
+
+struct ControlSpec {
+    Control* control;
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;
+    int id;
+    const char* text;
+    const FontSpec* font;
+    unsigned options;
+};
+
+enum class Event { Created, Clicked, Periodic };
+
+// An event of the window or of a control, bound by the source's name.
+struct EventBinding {
+    const char* source;
+    Event event;
+    void (*handler)();
+};
+
+struct WindowSpec {
+    Control* control;
+    const char* name;
+    const char* className;
+    const char* caption;
+    DWORD style;
+    int width, height;
+    const char* iconResource;
+    const ControlSpec* controls;
+    int controlCount;
+    const EventBinding* events;
+    int eventCount;
+};
+
+// The build sequence: hidden window, controls in table order with their ids,
+// the z-order, every control but the timers shown, the created event, then
+// SW_SHOW. False when the window or a control could not be created.
+bool LoadWindow(const WindowSpec& spec);
+
+// Edit boxes: the window text as GetWindowTextA gives it; SetWindowTextA.
+Text ReadText(const Control& control);
+void WriteText(Control& control, const Text& text);
+
+// Buttons: true greys the button out (EnableWindow FALSE).
+void SetDisabled(Control& control, bool disabled);
+bool IsDisabled(const Control& control);
+
+// Timers: negative counts as 0; the period in force changes nothing; otherwise
+// KillTimer, and SetTimer with id 1000 on the timer's window for a period above 0.
+void SetTimerPeriod(Control& control, int32_t period);
+int32_t TimerPeriod(const Control& control);
+
+// The native handle, or 0 when the window does not exist.
+HWND NativeHandle(const Control& control);
