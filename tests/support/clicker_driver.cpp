@@ -40,7 +40,10 @@ BOOL CALLBACK FindMainWindow(HWND w, LPARAM p)
 Clicker StartClicker()
 {
     Clicker clicker;
-    clicker.child = StartChild("\"" + ClickerPath() + "\"");
+    std::string commandLine = "\"";
+    commandLine += ClickerPath();
+    commandLine += '"';
+    clicker.child = StartChild(commandLine);
     if (!clicker.child.started) return clicker;
     clicker.processId = clicker.child.info.dwProcessId;
     WaitUntil([&] {
