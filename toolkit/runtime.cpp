@@ -1,6 +1,8 @@
 // The toolkit's life cycle: initialisation, the exit-routine slot, the message
 // loop, processing of pending events, the plain message box and the fatal
-// error report.
+// error report. The report must work when memory has run out: it allocates
+// nothing itself and first gives back an address-space reserve, so that the
+// system has room to show its message box.
 #include "toolkit.h"
 
 #include <new>
@@ -9,13 +11,30 @@ namespace {
 
 void (*exitRoutine)() = nullptr;
 
-void OutOfMemory() { FatalError("内存不足，程序无法继续运行。"); }
+// Address space held back for the fatal error report's message box.
+void* fatalReserve = nullptr;
+const SIZE_T fatalReserveSize = 4 * 1024 * 1024;
+
+[[noreturn]] void EndWithFatalError(const char* message)
+{
+    exitRoutine = nullptr;   // a fatal end skips the exit routine
+    if (fatalReserve) {
+        VirtualFree(fatalReserve, 0, MEM_RELEASE);
+        fatalReserve = nullptr;
+    }
+    MessageBoxA(nullptr, message, "致命错误", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+    ExitProcess(static_cast<UINT>(-1));
+}
+
+// The new-handler: building a Text here would ask for memory again.
+void OutOfMemory() { EndWithFatalError("内存不足，程序无法继续运行。"); }
 
 } // namespace
 
 void InitToolkit()
 {
     std::set_new_handler(OutOfMemory);
+    if (!fatalReserve) fatalReserve = VirtualAlloc(nullptr, fatalReserveSize, MEM_RESERVE, PAGE_NOACCESS);
 }
 
 void SetExitRoutine(void (*routine)()) { exitRoutine = routine; }
@@ -33,7 +52,9 @@ int ToolkitMain(int (*programStart)())
 int RunMessageLoop()
 {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+        if (got == -1) return -1;   // no queue to read: nothing more will come
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -62,10 +83,4 @@ int ShowMessage(const Text& text, UINT style, std::optional<Text> caption)
     return MessageBoxA(nullptr, text.c_str(), caption ? caption->c_str() : "信息：", style);
 }
 
-void FatalError(const Text& message)
-{
-    exitRoutine = nullptr;   // a fatal end skips the exit routine
-    MessageBoxA(nullptr, message.c_str(), "鼠标左键连点器 - 致命错误",
-                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
-    ExitProcess(static_cast<UINT>(-1));
-}
+void FatalError(const Text& message) { EndWithFatalError(message.c_str()); }

@@ -12,8 +12,9 @@
 
 #include "text/text.h"
 
-// Prepares the toolkit: the instance, the new-handler (memory that cannot be
-// obtained ends the program through FatalError). Runs before anything else.
+// Prepares the toolkit: the new-handler (memory that cannot be obtained ends
+// the program through the fatal error report) and the room that report needs.
+// Runs before anything else.
 void InitToolkit();
 
 // The one exit-routine slot; a later call replaces the routine.

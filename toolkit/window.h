@@ -30,6 +30,8 @@ struct Control {
     bool disabled = false;     // buttons: the disabled flag
 };
 
+// One control of a window, in creation order. Place and size are client
+// coordinates of the window.
 struct ControlSpec {
     Control* control;
     const char* name;
@@ -37,10 +39,12 @@ struct ControlSpec {
     int left, top, width, height;
     int id;
     const char* text;
-    const FontSpec* font;
-    unsigned options;
+    const FontSpec* font;   // labels only; null for DEFAULT_GUI_FONT
+    unsigned options;       // ControlOption bits
 };
 
+// Created: the window's, once while it is built. Clicked: a button's BN_CLICKED.
+// Periodic: a timer's WM_TIMER.
 enum class Event { Created, Clicked, Periodic };
 
 // An event of the window or of a control, bound by the source's name.
@@ -50,6 +54,9 @@ struct EventBinding {
     void (*handler)();
 };
 
+// A top-level window: its own class, caption, style and outer size, centred on
+// the screen, COLOR_BTNFACE behind its controls and DEFAULT_GUI_FONT. The
+// tables must live as long as the window.
 struct WindowSpec {
     Control* control;
     const char* name;
@@ -57,7 +64,7 @@ struct WindowSpec {
     const char* caption;
     DWORD style;
     int width, height;
-    const char* iconResource;
+    const char* iconResource;   // icon group of the executable, big and small icon
     const ControlSpec* controls;
     int controlCount;
     const EventBinding* events;

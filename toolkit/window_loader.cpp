@@ -1,0 +1,220 @@
+// Top-level windows built from a WindowSpec with CreateWindowExA. The build
+// runs in a fixed order (hidden window, controls in table order, z-order,
+// controls shown, created event, window shown), so that the created handler
+// sees every control but nothing is on screen yet. The window procedure turns
+// WM_COMMAND into clicked events and integer-box normalisation, paints the
+// COLOR_BTNFACE background, colours the edit boxes, keeps the keyboard focus,
+// and posts WM_QUIT (exit code 0) when the last loaded window is gone.
+#include "loaded_windows.h"
+
+#include <cstring>
+
+namespace {
+
+std::vector<LoadedWindow> loadedWindows;
+
+// Edit boxes show black on white whatever the system colours are.
+LRESULT EditBoxColours(HDC dc)
+{
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+void PaintBackground(HWND window, HDC dc)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    HWND control = reinterpret_cast<HWND>(lParam);
+    const ControlSpec* row = control ? FindControlSpec(control) : nullptr;
+    LoadedWindow* loaded = FindLoadedWindow(window);
+    if (!row || !loaded) return;
+    switch (HIWORD(wParam)) {
+    case BN_CLICKED:
+        if (row->kind == ControlKind::Button) RaiseEvent(loaded->spec, row->name, Event::Clicked);
+        break;
+    case EN_KILLFOCUS:
+        if (row->kind == ControlKind::EditBox && (row->options & IntegerOnly)) NormaliseIntegerBox(control);
+        break;
+    }
+}
+
+void OnActivate(HWND window, WPARAM wParam)
+{
+    LoadedWindow* loaded = FindLoadedWindow(window);
+    if (!loaded) return;
+    if (LOWORD(wParam) == WA_INACTIVE) SaveFocus(*loaded);
+    else RestoreFocus(*loaded);
+}
+
+// The window and its controls are gone: the program's Controls say so.
+void ForgetWindow(HWND window)
+{
+    for (size_t i = 0; i < loadedWindows.size(); ++i) {
+        if (loadedWindows[i].window != window) continue;
+        const WindowSpec& spec = loadedWindows[i].spec;
+        for (int c = 0; c < spec.controlCount; ++c) *spec.controls[c].control = Control{};
+        *spec.control = Control{};
+        loadedWindows.erase(loadedWindows.begin() + static_cast<std::ptrdiff_t>(i));
+        if (loadedWindows.empty()) PostQuitMessage(0);
+        return;
+    }
+}
+
+LRESULT CALLBACK LoadedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintBackground(window, reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_CTLCOLOREDIT:
+        return EditBoxColours(reinterpret_cast<HDC>(wParam));
+    case WM_COMMAND:
+        OnCommand(window, wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(window, wParam);   // instead of the default, which focuses the window itself
+        return 0;
+    case WM_SETFOCUS:
+        if (LoadedWindow* loaded = FindLoadedWindow(window)) RestoreFocus(*loaded);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        // Reaches the window when it has the focus itself, or (as WM_SYSKEYDOWN)
+        // when nothing has it, as after the focused button was disabled.
+        if (wParam == VK_TAB && !(HIWORD(lParam) & KF_ALTDOWN)) {
+            MoveFocusByTab(window, GetKeyState(VK_SHIFT) < 0);
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY:
+        ForgetWindow(window);
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterWindowClass(const WindowSpec& spec)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA known{};
+    known.cbSize = sizeof known;
+    if (GetClassInfoExA(instance, spec.className, &known)) return true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = LoadedWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));   // WM_ERASEBKGND paints
+    wc.lpszClassName = spec.className;
+    return RegisterClassExA(&wc) != 0;
+}
+
+void SetIcons(HWND window, const char* resource)
+{
+    if (!resource) return;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    // Shared icons of the system's standard sizes: the system frees them.
+    HANDLE big = LoadImageA(instance, resource, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                            GetSystemMetrics(SM_CYICON), LR_SHARED);
+    HANDLE small = LoadImageA(instance, resource, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                              GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    if (big) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (small) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+HWND CreateControl(HWND parent, const ControlSpec& row)
+{
+    switch (row.kind) {
+    case ControlKind::Label: return CreateLabel(parent, row);
+    case ControlKind::EditBox: return CreateEditBox(parent, row);
+    case ControlKind::Button: return CreateButton(parent, row);
+    case ControlKind::Timer: return CreateTimer(parent, row);
+    }
+    return nullptr;
+}
+
+// Each control lies directly below the one created after it; the last is on top.
+void StackControls(const WindowSpec& spec)
+{
+    for (int c = spec.controlCount - 1; c >= 0; --c) {
+        HWND above = c == spec.controlCount - 1 ? HWND_TOP : spec.controls[c + 1].control->window;
+        SetWindowPos(spec.controls[c].control->window, above, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+} // namespace
+
+LoadedWindow* FindLoadedWindow(HWND window)
+{
+    for (LoadedWindow& loaded : loadedWindows)
+        if (loaded.window == window) return &loaded;
+    return nullptr;
+}
+
+const ControlSpec* FindControlSpec(HWND control)
+{
+    LoadedWindow* loaded = FindLoadedWindow(GetParent(control));
+    if (!loaded) return nullptr;
+    for (int c = 0; c < loaded->spec.controlCount; ++c)
+        if (loaded->spec.controls[c].control->window == control) return &loaded->spec.controls[c];
+    return nullptr;
+}
+
+void RaiseEvent(const WindowSpec& spec, const char* source, Event event)
+{
+    for (int e = 0; e < spec.eventCount; ++e) {
+        const EventBinding& binding = spec.events[e];
+        if (binding.event == event && std::strcmp(binding.source, source) == 0) binding.handler();
+    }
+}
+
+bool LoadWindow(const WindowSpec& spec)
+{
+    if (!RegisterWindowClass(spec)) return false;
+
+    // The whole screen counts, not the work area.
+    int left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
+    HWND window = CreateWindowExA(0, spec.className, spec.caption, spec.style, left, top, spec.width,
+                                  spec.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window) return false;
+    loadedWindows.push_back(LoadedWindow{window, spec, nullptr});
+    spec.control->window = window;
+    RECT outer;
+    GetWindowRect(window, &outer);
+    if (outer.right - outer.left != spec.width || outer.bottom - outer.top != spec.height)
+        MoveWindow(window, left, top, spec.width, spec.height, FALSE);
+
+    SetIcons(window, spec.iconResource);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+
+    for (int c = 0; c < spec.controlCount; ++c) {
+        const ControlSpec& row = spec.controls[c];
+        *row.control = Control{};
+        row.control->window = CreateControl(window, row);
+        if (!row.control->window) {
+            DestroyWindow(window);
+            return false;
+        }
+    }
+    StackControls(spec);
+    for (int c = 0; c < spec.controlCount; ++c)
+        if (spec.controls[c].kind != ControlKind::Timer) ShowWindow(spec.controls[c].control->window, SW_SHOWNA);
+
+    RaiseEvent(spec, spec.name, Event::Created);
+    if (IsWindow(window)) ShowWindow(window, SW_SHOW);   // unless the created handler closed it
+    return true;
+}
+
+HWND NativeHandle(const Control& control)
+{
+    return control.window && IsWindow(control.window) ? control.window : nullptr;
+}
