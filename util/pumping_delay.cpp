@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "toolkit/toolkit.h"
 
 namespace {
