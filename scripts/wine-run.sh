@@ -15,7 +15,9 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "${BASH_SOURCE[0]}" "$prefix" "$@"
 fi
 
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# The check is repeated once: on a busy machine the emulated loader's first
+# start has been seen to fail.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && ! { sleep 1; /usr/lib/wine/wine --version >/dev/null 2>&1; }; then
     echo "wine-run: this machine cannot start 32-bit Wine; run scripts/install-deps.sh as root" >&2
     exit 125
 fi
