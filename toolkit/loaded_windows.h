@@ -21,6 +21,9 @@ LoadedWindow* FindLoadedWindow(HWND window);
 // The description row of one of a loaded window's controls, or null.
 const ControlSpec* FindControlSpec(HWND control);
 
+// Stops the Win32 timer of every timer control (the fatal error report).
+void StopAllTimers();
+
 // Runs the handlers bound to this event of this source, in table order.
 void RaiseEvent(const WindowSpec& spec, const char* source, Event event);
 

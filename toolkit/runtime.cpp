@@ -2,8 +2,12 @@
 // loop, processing of pending events, the plain message box and the fatal
 // error report. The report must work when memory has run out: it allocates
 // nothing itself and first gives back an address-space reserve, so that the
-// system has room to show its message box.
+// system has room to show its message box. While its box is up, the program's
+// timers are stopped and a second fault ends the process at once, so that the
+// box's modal loop cannot run the failing code again and again.
 #include "toolkit.h"
+
+#include "loaded_windows.h"
 
 #include <new>
 
@@ -13,11 +17,16 @@ void (*exitRoutine)() = nullptr;
 
 // Address space held back for the fatal error report's message box.
 void* fatalReserve = nullptr;
-const SIZE_T fatalReserveSize = 4 * 1024 * 1024;
+const SIZE_T fatalReserveSize = 16 * 1024 * 1024;
+
+bool reportingFatalError = false;
 
 [[noreturn]] void EndWithFatalError(const char* message)
 {
     exitRoutine = nullptr;   // a fatal end skips the exit routine
+    if (reportingFatalError) ExitProcess(static_cast<UINT>(-1));
+    reportingFatalError = true;
+    StopAllTimers();
     if (fatalReserve) {
         VirtualFree(fatalReserve, 0, MEM_RELEASE);
         fatalReserve = nullptr;

@@ -168,6 +168,13 @@ const ControlSpec* FindControlSpec(HWND control)
     return nullptr;
 }
 
+void StopAllTimers()
+{
+    for (LoadedWindow& loaded : loadedWindows)
+        for (int c = 0; c < loaded.spec.controlCount; ++c)
+            if (loaded.spec.controls[c].kind == ControlKind::Timer) SetTimerPeriod(*loaded.spec.controls[c].control, 0);
+}
+
 void RaiseEvent(const WindowSpec& spec, const char* source, Event event)
 {
     for (int e = 0; e < spec.eventCount; ++e) {
