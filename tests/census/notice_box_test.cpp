@@ -20,9 +20,9 @@ struct CensusList {
     }
 };
 
-const char* const noticeText = "\xC7\xEB\xCF\xC8\xCA\xE4\xC8\xEB\xCA\xFD\xD7\xD6";   // 请先输入数字
-const char* const defaultCaption = "\xD3\xD1\xC7\xE9\xCC\xE1\xD0\xD1";          // 友情提醒
-const char* const givenCaption = "\xD7\xA2\xD2\xE2";                              // 注意
+const Text noticeText = "\xC7\xEB\xCF\xC8\xCA\xE4\xC8\xEB\xCA\xFD\xD7\xD6";   // 请先输入数字
+const Text defaultCaption = "\xD3\xD1\xC7\xE9\xCC\xE1\xD0\xD1";         // 友情提醒
+const Text givenCaption = "\xD7\xA2\xD2\xE2";                           // 注意
 
 HWND MakeOwnerWindow()
 {
@@ -38,14 +38,14 @@ HWND MakeOwnerWindow()
 enum class Owner { ProcessWindow, None };
 
 struct NoticeCase {
-    const char* what;
+    std::string what;
     bool windowShown;                 // this process shows a window meanwhile
     std::optional<UINT> style;
     std::optional<Text> caption;
     std::optional<HWND> owner;
     int answer;                       // the button the watcher presses
     int want;
-    const char* wantCaption;
+    std::string wantCaption;
     Owner wantOwner;
     std::vector<int> wantButtons;
     bool wantIcon;
@@ -58,7 +58,7 @@ const NoticeCase noticeCases[] = {
     {"Yes of Yes/No", true, MB_YESNO | MB_ICONQUESTION, {}, {}, IDYES, 5, defaultCaption, Owner::ProcessWindow, {IDYES, IDNO}, true},
     {"No of Yes/No", true, MB_YESNO, {}, {}, IDNO, 6, defaultCaption, Owner::ProcessWindow, {IDYES, IDNO}, false},
     {"Cancel of OK/Cancel", true, MB_OKCANCEL, {}, {}, IDCANCEL, 1, defaultCaption, Owner::ProcessWindow, {IDOK, IDCANCEL}, false},
-    {"a caption given", true, {}, Text(givenCaption), {}, IDOK, 0, givenCaption, Owner::ProcessWindow, {IDOK}, true},
+    {"a caption given", true, {}, givenCaption, {}, IDOK, 0, givenCaption, Owner::ProcessWindow, {IDOK}, true},
     {"a null owner given", true, {}, {}, HWND(nullptr), IDOK, 0, defaultCaption, Owner::None, {IDOK}, true},
 };
 

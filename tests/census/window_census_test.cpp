@@ -50,7 +50,7 @@ HWND MakeWindow(TestWindows& windows, const char* title, bool visible = true,
     if (visible) style |= WS_VISIBLE;
     HWND w = CreateWindowExA(0, RegisteredClass(className), title, style, 40, 40, 200, 100, parent,
                              nullptr, GetModuleHandleA(nullptr), nullptr);
-    REQUIRE_MESSAGE(w != nullptr, "could not create window " << title);
+    REQUIRE_MESSAGE(w != nullptr, "could not create window " << std::string(title));
     windows.made.push_back(w);
     return w;
 }
@@ -128,7 +128,7 @@ TEST_CASE_FIXTURE(CensusList, "the census lists visible top-level windows in Enu
     CHECK(record->processId == GetCurrentProcessId());
     CHECK(record->threadId == GetCurrentThreadId());
     CHECK(record->title == "\xBF\xC9\xBC\xFB\xD2\xBB");
-    CHECK(record->className == plainClass);
+    CHECK(record->className == std::string(plainClass));
 
     // Every record names the process and thread the system gives for its window.
     for (const WindowInfo& info : list) {
@@ -170,7 +170,7 @@ TEST_CASE_FIXTURE(CensusList, "titles and class names are read as GetWindowTextA
     for (int i = 0; i < 60; ++i) longClass += static_cast<char>('A' + i % 26);
 
     struct Case {
-        const char* what;
+        std::string what;
         std::string title;
         std::string className;
         std::string wantTitle;
@@ -235,7 +235,7 @@ TEST_CASE_FIXTURE(CensusList, "FindProcessWindow gives a null handle for a proce
     TestWindows windows;
     MakeWindow(windows, "hidden only", false);   // this process shows nothing
 
-    struct Case { const char* what; DWORD processId; };
+    struct Case { std::string what; DWORD processId; };
     const Case cases[] = {
         {"this process while it shows nothing", GetCurrentProcessId()},
         {"a live process without windows", suspended.dwProcessId},
