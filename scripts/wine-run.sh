@@ -5,7 +5,7 @@
 # code is passed back. Without a display, the program runs on its own Xvfb.
 set -euo pipefail
 
-prefix=$1; shift
+prefix=$(realpath -m "$1"); shift
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
