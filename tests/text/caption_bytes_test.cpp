@@ -3,6 +3,7 @@
 #include <doctest/doctest.h>
 
 #include <cstring>
+#include <string>
 
 TEST_CASE("literals are GBK bytes")
 {
@@ -12,5 +13,5 @@ TEST_CASE("literals are GBK bytes")
         {"信息：", "\xD0\xC5\xCF\xA2\xA3\xBA"},
         {"１２", "\xA3\xB1\xA3\xB2"},
     };
-    for (const Case& c : cases) CHECK_MESSAGE(std::strcmp(c.literal, c.gbk) == 0, c.gbk);
+    for (const Case& c : cases) CHECK_MESSAGE(std::strcmp(c.literal, c.gbk) == 0, std::string(c.gbk));
 }
