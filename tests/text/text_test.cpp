@@ -125,8 +125,8 @@ TEST_CASE("CompareText orders by unsigned bytes")
         {"\xD4\xAA", "\xD4\xAB", -1},
     };
     for (const Case& c : cases) {
-        CHECK_MESSAGE(CompareText(c.a, c.b) == c.want, Text(c.a) + " vs " + c.b);
-        CHECK_MESSAGE(CompareText(c.b, c.a) == -c.want, Text(c.b) + " vs " + c.a);
+        CHECK_MESSAGE(CompareText(c.a, c.b) == c.want, (Text(c.a) + " vs " + c.b));
+        CHECK_MESSAGE(CompareText(c.b, c.a) == -c.want, (Text(c.b) + " vs " + c.a));
     }
     CHECK(CompareText(TextFrom(nullptr), "") == 0);
     CHECK(CompareText(TrimBothEnds(" \xA1\xA1 "), "") == 0);
