@@ -16,14 +16,14 @@ Control 时钟1;
 
 namespace {
 
-const FontSpec noteFont = {"宋体", -12, FW_BOLD};
-const FontSpec signatureFont = {"Adobe 楷体 Std R", -12, FW_NORMAL};
+const LabelFont noteFont = {"宋体", -12, FW_BOLD};
+const LabelFont signatureFont = {"Adobe 楷体 Std R", -12, FW_NORMAL};
 
 const char* const note =
     "  注： 点击“开始”按钮或使用快捷键F8后，将鼠标指针移动到“点击次数测试”按钮，"
     "即可测试出鼠标的点击速度，点击“停止”按钮即停止点击。";
 
-const ControlSpec controls[] = {
+const ControlDescription controls[] = {
     // control  name       kind                   left top width height  id   text                    font            options
     {&标签1,   "标签1",   ControlKind::Label,    16,  16,  264, 32,  100, "每              毫秒，点击               次", nullptr, 0},
     {&编辑框1, "编辑框1", ControlKind::EditBox,  30,  20,  80,  24,  110, "100",                    nullptr,        IntegerOnly},
@@ -50,7 +50,7 @@ const EventBinding events[] = {
 
 } // namespace
 
-WindowSpec MainWindowSpec = {
+WindowDescription MainWindowDescription = {
     &MainWindow,
     "MainWindow",
     "ClickerMainWindow",

@@ -11,4 +11,4 @@ extern Control 按钮1, 按钮2, 按钮3;
 extern Control 时钟1;
 
 // Not const: a test may put a recorder in front of the created handler.
-extern WindowSpec MainWindowSpec;
+extern WindowDescription MainWindowDescription;

@@ -30,7 +30,7 @@ int ProgramStart()
     InitToolkit();
     InitRegistries();
     SetExitRoutine(ReleaseRegistries);
-    if (!LoadWindow(MainWindowSpec)) FatalError("无法创建主窗口。");
+    if (!LoadWindow(MainWindowDescription)) FatalError("无法创建主窗口。");
     RunMessageLoop();
     return 0;
 }

@@ -13,7 +13,7 @@ WNDPROC editClassProc = nullptr;   // the same for every EDIT window
 
 bool IsIntegerBox(HWND box)
 {
-    const ControlSpec* row = FindControlSpec(box);
+    const ControlDescription* row = FindControlDescription(box);
     return row && (row->options & IntegerOnly);
 }
 
@@ -58,7 +58,7 @@ int32_t ReadClampedInteger(const Text& text)
 
 } // namespace
 
-HWND CreateEditBox(HWND parent, const ControlSpec& row)
+HWND CreateEditBox(HWND parent, const ControlDescription& row)
 {
     HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", row.text,
                                WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, row.left,

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool TakesTab(const ControlSpec& row)
+bool TakesTab(const ControlDescription& row)
 {
     if (row.kind != ControlKind::EditBox && row.kind != ControlKind::Button) return false;
     HWND control = row.control->window;
@@ -18,22 +18,22 @@ bool TakesTab(const ControlSpec& row)
 
 // The next (or previous) control of the tab order after position `from`, round
 // at the ends; `from` -1 starts before the first control. Null when none takes Tab.
-HWND NextInTabOrder(const WindowSpec& spec, int from, bool backwards)
+HWND NextInTabOrder(const WindowDescription& description, int from, bool backwards)
 {
-    int count = spec.controlCount;
+    int count = description.controlCount;
     if (count == 0) return nullptr;
     if (from < 0) from = backwards ? 0 : count - 1;
     for (int step = 1; step <= count; ++step) {
         int c = ((backwards ? from - step : from + step) % count + count) % count;
-        if (TakesTab(spec.controls[c])) return spec.controls[c].control->window;
+        if (TakesTab(description.controls[c])) return description.controls[c].control->window;
     }
     return nullptr;
 }
 
-int PositionOf(const WindowSpec& spec, HWND control)
+int PositionOf(const WindowDescription& description, HWND control)
 {
-    for (int c = 0; c < spec.controlCount; ++c)
-        if (spec.controls[c].control->window == control) return c;
+    for (int c = 0; c < description.controlCount; ++c)
+        if (description.controls[c].control->window == control) return c;
     return -1;
 }
 
@@ -44,7 +44,7 @@ void MoveFocusByTab(HWND from, bool backwards)
     LoadedWindow* loaded = FindLoadedWindow(from);
     if (!loaded) loaded = FindLoadedWindow(GetParent(from));
     if (!loaded) return;
-    HWND next = NextInTabOrder(loaded->spec, PositionOf(loaded->spec, from), backwards);
+    HWND next = NextInTabOrder(loaded->description, PositionOf(loaded->description, from), backwards);
     if (next) SetFocus(next);
 }
 
@@ -59,12 +59,12 @@ void RestoreFocus(LoadedWindow& loaded)
     if (IsIconic(loaded.window)) return;
     HWND remembered = loaded.focusWhileInactive;
     loaded.focusWhileInactive = nullptr;
-    int position = PositionOf(loaded.spec, remembered);
-    if (position >= 0 && TakesTab(loaded.spec.controls[position])) {
+    int position = PositionOf(loaded.description, remembered);
+    if (position >= 0 && TakesTab(loaded.description.controls[position])) {
         SetFocus(remembered);
         return;
     }
-    if (HWND first = NextInTabOrder(loaded.spec, -1, false)) SetFocus(first);
+    if (HWND first = NextInTabOrder(loaded.description, -1, false)) SetFocus(first);
 }
 
 bool HandleTabKey(HWND control, UINT message, WPARAM wParam)

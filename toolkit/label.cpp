@@ -82,7 +82,7 @@ bool RegisterLabelClass(HINSTANCE instance)
     return RegisterClassExA(&wc) != 0;
 }
 
-HFONT CreateLabelFont(const FontSpec& font)
+HFONT CreateLabelFont(const LabelFont& font)
 {
     LOGFONTA description{};
     description.lfHeight = font.height;
@@ -98,7 +98,7 @@ HFONT CreateLabelFont(const FontSpec& font)
 
 } // namespace
 
-HWND CreateLabel(HWND parent, const ControlSpec& row)
+HWND CreateLabel(HWND parent, const ControlDescription& row)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!RegisterLabelClass(instance)) return nullptr;

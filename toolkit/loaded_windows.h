@@ -11,7 +11,7 @@
 // A window built by LoadWindow, from creation until WM_NCDESTROY.
 struct LoadedWindow {
     HWND window;
-    WindowSpec spec;               // a copy; its tables outlive the window
+    WindowDescription description;               // a copy; its tables outlive the window
     HWND focusWhileInactive;       // the control that had the focus when the window was deactivated
 };
 
@@ -19,19 +19,19 @@ struct LoadedWindow {
 LoadedWindow* FindLoadedWindow(HWND window);
 
 // The description row of one of a loaded window's controls, or null.
-const ControlSpec* FindControlSpec(HWND control);
+const ControlDescription* FindControlDescription(HWND control);
 
 // Stops the Win32 timer of every timer control (the fatal error report).
 void StopAllTimers();
 
 // Runs the handlers bound to this event of this source, in table order.
-void RaiseEvent(const WindowSpec& spec, const char* source, Event event);
+void RaiseEvent(const WindowDescription& description, const char* source, Event event);
 
 // Each kind of control: create it hidden, with its id, place, size and text.
-HWND CreateLabel(HWND parent, const ControlSpec& row);
-HWND CreateEditBox(HWND parent, const ControlSpec& row);
-HWND CreateButton(HWND parent, const ControlSpec& row);
-HWND CreateTimer(HWND parent, const ControlSpec& row);
+HWND CreateLabel(HWND parent, const ControlDescription& row);
+HWND CreateEditBox(HWND parent, const ControlDescription& row);
+HWND CreateButton(HWND parent, const ControlDescription& row);
+HWND CreateTimer(HWND parent, const ControlDescription& row);
 
 // An integer-only edit box lost the focus: keep its text in plain decimal form.
 void NormaliseIntegerBox(HWND box);

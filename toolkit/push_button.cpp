@@ -16,7 +16,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-HWND CreateButton(HWND parent, const ControlSpec& row)
+HWND CreateButton(HWND parent, const ControlDescription& row)
 {
     HWND button = CreateWindowExA(
         0, "BUTTON", row.text,

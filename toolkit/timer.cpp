@@ -12,9 +12,9 @@ const UINT_PTR timerId = 1000;
 
 void OnTick(HWND timer)
 {
-    const ControlSpec* row = FindControlSpec(timer);
+    const ControlDescription* row = FindControlDescription(timer);
     LoadedWindow* loaded = FindLoadedWindow(GetParent(timer));
-    if (row && loaded) RaiseEvent(loaded->spec, row->name, Event::Periodic);
+    if (row && loaded) RaiseEvent(loaded->description, row->name, Event::Periodic);
 }
 
 LRESULT CALLBACK TimerProc(HWND timer, UINT message, WPARAM wParam, LPARAM lParam)
@@ -42,7 +42,7 @@ bool RegisterTimerClass(HINSTANCE instance)
 
 } // namespace
 
-HWND CreateTimer(HWND parent, const ControlSpec& row)
+HWND CreateTimer(HWND parent, const ControlDescription& row)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!RegisterTimerClass(instance)) return nullptr;

@@ -12,7 +12,7 @@
 enum class ControlKind { Label, EditBox, Button, Timer };
 
 // A label's own font; labels without one draw with DEFAULT_GUI_FONT.
-struct FontSpec {
+struct LabelFont {
     const char* face;
     LONG height;
     LONG weight;
@@ -32,14 +32,14 @@ struct Control {
 
 // One control of a window, in creation order. Place and size are client
 // coordinates of the window.
-struct ControlSpec {
+struct ControlDescription {
     Control* control;
     const char* name;
     ControlKind kind;
     int left, top, width, height;
     int id;
     const char* text;
-    const FontSpec* font;   // labels only; null for DEFAULT_GUI_FONT
+    const LabelFont* font;   // labels only; null for DEFAULT_GUI_FONT
     unsigned options;       // ControlOption bits
 };
 
@@ -57,7 +57,7 @@ struct EventBinding {
 // A top-level window: its own class, caption, style and outer size, centred on
 // the screen, COLOR_BTNFACE behind its controls and DEFAULT_GUI_FONT. The
 // tables must live as long as the window.
-struct WindowSpec {
+struct WindowDescription {
     Control* control;
     const char* name;
     const char* className;
@@ -65,7 +65,7 @@ struct WindowSpec {
     DWORD style;
     int width, height;
     const char* iconResource;   // icon group of the executable, big and small icon
-    const ControlSpec* controls;
+    const ControlDescription* controls;
     int controlCount;
     const EventBinding* events;
     int eventCount;
@@ -74,7 +74,7 @@ struct WindowSpec {
 // The build sequence: hidden window, controls in table order with their ids,
 // the z-order, every control but the timers shown, the created event, then
 // SW_SHOW. False when the window or a control could not be created.
-bool LoadWindow(const WindowSpec& spec);
+bool LoadWindow(const WindowDescription& description);
 
 // Edit boxes: the window text as GetWindowTextA gives it; SetWindowTextA.
 Text ReadText(const Control& control);

@@ -1,4 +1,4 @@
-// Top-level windows built from a WindowSpec with CreateWindowExA. The build
+// Top-level windows built from a WindowDescription with CreateWindowExA. The build
 // runs in a fixed order (hidden window, controls in table order, z-order,
 // controls shown, created event, window shown), so that the created handler
 // sees every control but nothing is on screen yet. The window procedure turns
@@ -31,12 +31,12 @@ void PaintBackground(HWND window, HDC dc)
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     HWND control = reinterpret_cast<HWND>(lParam);
-    const ControlSpec* row = control ? FindControlSpec(control) : nullptr;
+    const ControlDescription* row = control ? FindControlDescription(control) : nullptr;
     LoadedWindow* loaded = FindLoadedWindow(window);
     if (!row || !loaded) return;
     switch (HIWORD(wParam)) {
     case BN_CLICKED:
-        if (row->kind == ControlKind::Button) RaiseEvent(loaded->spec, row->name, Event::Clicked);
+        if (row->kind == ControlKind::Button) RaiseEvent(loaded->description, row->name, Event::Clicked);
         break;
     case EN_KILLFOCUS:
         if (row->kind == ControlKind::EditBox && (row->options & IntegerOnly)) NormaliseIntegerBox(control);
@@ -57,9 +57,9 @@ void ForgetWindow(HWND window)
 {
     for (size_t i = 0; i < loadedWindows.size(); ++i) {
         if (loadedWindows[i].window != window) continue;
-        const WindowSpec& spec = loadedWindows[i].spec;
-        for (int c = 0; c < spec.controlCount; ++c) *spec.controls[c].control = Control{};
-        *spec.control = Control{};
+        const WindowDescription& description = loadedWindows[i].description;
+        for (int c = 0; c < description.controlCount; ++c) *description.controls[c].control = Control{};
+        *description.control = Control{};
         loadedWindows.erase(loadedWindows.begin() + static_cast<std::ptrdiff_t>(i));
         if (loadedWindows.empty()) PostQuitMessage(0);
         return;
@@ -99,12 +99,12 @@ LRESULT CALLBACK LoadedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool RegisterWindowClass(const WindowSpec& spec)
+bool RegisterWindowClass(const WindowDescription& description)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA known{};
     known.cbSize = sizeof known;
-    if (GetClassInfoExA(instance, spec.className, &known)) return true;
+    if (GetClassInfoExA(instance, description.className, &known)) return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
@@ -112,7 +112,7 @@ bool RegisterWindowClass(const WindowSpec& spec)
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));   // WM_ERASEBKGND paints
-    wc.lpszClassName = spec.className;
+    wc.lpszClassName = description.className;
     return RegisterClassExA(&wc) != 0;
 }
 
@@ -129,7 +129,7 @@ void SetIcons(HWND window, const char* resource)
     if (small) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
-HWND CreateControl(HWND parent, const ControlSpec& row)
+HWND CreateControl(HWND parent, const ControlDescription& row)
 {
     switch (row.kind) {
     case ControlKind::Label: return CreateLabel(parent, row);
@@ -141,11 +141,11 @@ HWND CreateControl(HWND parent, const ControlSpec& row)
 }
 
 // Each control lies directly below the one created after it; the last is on top.
-void StackControls(const WindowSpec& spec)
+void StackControls(const WindowDescription& description)
 {
-    for (int c = spec.controlCount - 1; c >= 0; --c) {
-        HWND above = c == spec.controlCount - 1 ? HWND_TOP : spec.controls[c + 1].control->window;
-        SetWindowPos(spec.controls[c].control->window, above, 0, 0, 0, 0,
+    for (int c = description.controlCount - 1; c >= 0; --c) {
+        HWND above = c == description.controlCount - 1 ? HWND_TOP : description.controls[c + 1].control->window;
+        SetWindowPos(description.controls[c].control->window, above, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
@@ -159,52 +159,52 @@ LoadedWindow* FindLoadedWindow(HWND window)
     return nullptr;
 }
 
-const ControlSpec* FindControlSpec(HWND control)
+const ControlDescription* FindControlDescription(HWND control)
 {
     LoadedWindow* loaded = FindLoadedWindow(GetParent(control));
     if (!loaded) return nullptr;
-    for (int c = 0; c < loaded->spec.controlCount; ++c)
-        if (loaded->spec.controls[c].control->window == control) return &loaded->spec.controls[c];
+    for (int c = 0; c < loaded->description.controlCount; ++c)
+        if (loaded->description.controls[c].control->window == control) return &loaded->description.controls[c];
     return nullptr;
 }
 
 void StopAllTimers()
 {
     for (LoadedWindow& loaded : loadedWindows)
-        for (int c = 0; c < loaded.spec.controlCount; ++c)
-            if (loaded.spec.controls[c].kind == ControlKind::Timer) SetTimerPeriod(*loaded.spec.controls[c].control, 0);
+        for (int c = 0; c < loaded.description.controlCount; ++c)
+            if (loaded.description.controls[c].kind == ControlKind::Timer) SetTimerPeriod(*loaded.description.controls[c].control, 0);
 }
 
-void RaiseEvent(const WindowSpec& spec, const char* source, Event event)
+void RaiseEvent(const WindowDescription& description, const char* source, Event event)
 {
-    for (int e = 0; e < spec.eventCount; ++e) {
-        const EventBinding& binding = spec.events[e];
+    for (int e = 0; e < description.eventCount; ++e) {
+        const EventBinding& binding = description.events[e];
         if (binding.event == event && std::strcmp(binding.source, source) == 0) binding.handler();
     }
 }
 
-bool LoadWindow(const WindowSpec& spec)
+bool LoadWindow(const WindowDescription& description)
 {
-    if (!RegisterWindowClass(spec)) return false;
+    if (!RegisterWindowClass(description)) return false;
 
     // The whole screen counts, not the work area.
-    int left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-    HWND window = CreateWindowExA(0, spec.className, spec.caption, spec.style, left, top, spec.width,
-                                  spec.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    int left = (GetSystemMetrics(SM_CXSCREEN) - description.width) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - description.height) / 2;
+    HWND window = CreateWindowExA(0, description.className, description.caption, description.style, left, top, description.width,
+                                  description.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) return false;
-    loadedWindows.push_back(LoadedWindow{window, spec, nullptr});
-    spec.control->window = window;
+    loadedWindows.push_back(LoadedWindow{window, description, nullptr});
+    description.control->window = window;
     RECT outer;
     GetWindowRect(window, &outer);
-    if (outer.right - outer.left != spec.width || outer.bottom - outer.top != spec.height)
-        MoveWindow(window, left, top, spec.width, spec.height, FALSE);
+    if (outer.right - outer.left != description.width || outer.bottom - outer.top != description.height)
+        MoveWindow(window, left, top, description.width, description.height, FALSE);
 
-    SetIcons(window, spec.iconResource);
+    SetIcons(window, description.iconResource);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 
-    for (int c = 0; c < spec.controlCount; ++c) {
-        const ControlSpec& row = spec.controls[c];
+    for (int c = 0; c < description.controlCount; ++c) {
+        const ControlDescription& row = description.controls[c];
         *row.control = Control{};
         row.control->window = CreateControl(window, row);
         if (!row.control->window) {
@@ -212,11 +212,11 @@ bool LoadWindow(const WindowSpec& spec)
             return false;
         }
     }
-    StackControls(spec);
-    for (int c = 0; c < spec.controlCount; ++c)
-        if (spec.controls[c].kind != ControlKind::Timer) ShowWindow(spec.controls[c].control->window, SW_SHOWNA);
+    StackControls(description);
+    for (int c = 0; c < description.controlCount; ++c)
+        if (description.controls[c].kind != ControlKind::Timer) ShowWindow(description.controls[c].control->window, SW_SHOWNA);
 
-    RaiseEvent(spec, spec.name, Event::Created);
+    RaiseEvent(description, description.name, Event::Created);
     if (IsWindow(window)) ShowWindow(window, SW_SHOW);   // unless the created handler closed it
     return true;
 }

@@ -32,12 +32,12 @@ void FailOnTick()
 }
 
 Control window, button, ticker;
-const ControlSpec rows[] = {
+const ControlDescription rows[] = {
     {&button, "button", ControlKind::Button, 10, 10, 80, 30, 100, "button", nullptr, 0},
     {&ticker, "ticker", ControlKind::Timer, 0, 0, 10, 10, 110, "", nullptr, 0},
 };
 const EventBinding events[] = {{"ticker", Event::Periodic, FailOnTick}};
-const WindowSpec spec = {&window, "window", "FatalChildWindow", "fatal child", WS_OVERLAPPEDWINDOW, 200, 150,
+const WindowDescription description = {&window, "window", "FatalChildWindow", "fatal child", WS_OVERLAPPEDWINDOW, 200, 150,
                          nullptr, rows, 2, events, 1};
 
 // A thread timer the report cannot stop: its second fault comes while the box is up.
@@ -58,7 +58,7 @@ int Start()
         lastBlock = new char[64];   // the new-handler ends the program here
     }
     if (std::strcmp(mode, "window") == 0) {
-        if (!LoadWindow(spec)) return 3;
+        if (!LoadWindow(description)) return 3;
         SetTimerPeriod(ticker, 30);   // fails from inside the running message loop
         return RunMessageLoop();
     }

@@ -13,7 +13,7 @@ namespace {
 
 // A second window without controls, so that two windows are open at once.
 Control bareWindow;
-const WindowSpec bareSpec = {&bareWindow, "bareWindow", "ToolkitBareWindow", "bare", WS_OVERLAPPEDWINDOW, 200,
+const WindowDescription bareDescription = {&bareWindow, "bareWindow", "ToolkitBareWindow", "bare", WS_OVERLAPPEDWINDOW, 200,
                              120, nullptr, nullptr, 0, nullptr, 0};
 
 struct LoopRun {
@@ -46,7 +46,7 @@ int StartTwoWindows()
 {
     InitToolkit();
     SetExitRoutine(CountingExitRoutine);
-    if (!LoadWindow(testSpec) || !LoadWindow(bareSpec)) return 99;
+    if (!LoadWindow(testDescription) || !LoadWindow(bareDescription)) return 99;
     run.first = testWindow.window;
     run.second = bareWindow.window;
     SetTimer(nullptr, 0, 100, CloseOneByOne);

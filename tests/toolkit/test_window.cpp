@@ -11,7 +11,7 @@ CreatedView createdView;
 
 namespace {
 
-const FontSpec boldFont = {"宋体", -12, FW_BOLD};
+const LabelFont boldFont = {"宋体", -12, FW_BOLD};
 
 void OnCreated()
 {
@@ -38,7 +38,7 @@ const EventBinding testEvents[] = {
 
 } // namespace
 
-const ControlSpec testRows[] = {
+const ControlDescription testRows[] = {
     {&label, "label", ControlKind::Label, 10, 10, 260, 30, 100, "每              次", &boldFont, 0},
     {&integerBox, "integerBox", ControlKind::EditBox, 40, 14, 70, 22, 110, "42", nullptr, IntegerOnly},
     {&plainBox, "plainBox", ControlKind::EditBox, 150, 14, 70, 22, 120, "", nullptr, 0},
@@ -48,7 +48,7 @@ const ControlSpec testRows[] = {
 };
 const int testRowCount = sizeof testRows / sizeof testRows[0];
 
-const WindowSpec testSpec = {&testWindow, "testWindow", "ToolkitTestWindow", "toolkit test",
+const WindowDescription testDescription = {&testWindow, "testWindow", "ToolkitTestWindow", "toolkit test",
                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 300, 160, nullptr,
                              testRows, testRowCount, testEvents, sizeof testEvents / sizeof testEvents[0]};
 
@@ -65,7 +65,7 @@ OpenTestWindow::OpenTestWindow()
     counts = {};
     createdView = {};
     InitToolkit();
-    REQUIRE(LoadWindow(testSpec));
+    REQUIRE(LoadWindow(testDescription));
     REQUIRE(WaitUntil([] { return GetForegroundWindow() == testWindow.window && GetFocus() == integerBox.window; }));
 }
 

@@ -7,9 +7,9 @@
 #include "toolkit/window.h"
 
 extern Control testWindow, label, integerBox, plainBox, buttonA, ticker, buttonB;
-extern const ControlSpec testRows[];
+extern const ControlDescription testRows[];
 extern const int testRowCount;
-extern const WindowSpec testSpec;
+extern const WindowDescription testDescription;
 
 // What the events did since the window was opened.
 struct EventCounts {

@@ -45,7 +45,7 @@ TEST_CASE("controls have their ids, kinds and places, and lie in creation order 
     OpenTestWindow open;
     const char* classes[] = {"Label", "Edit", "Edit", "Button", "Timer", "Button"};
     for (int r = 0; r < testRowCount; ++r) {
-        const ControlSpec& row = testRows[r];
+        const ControlDescription& row = testRows[r];
         HWND control = row.control->window;
         RECT rect;
         GetWindowRect(control, &rect);

@@ -32,10 +32,10 @@ OpenMainWindow::OpenMainWindow()
     handled = {};
     InitToolkit();
     InitRegistries();
-    WindowSpec spec = MainWindowSpec;
-    spec.events = countingEvents;
-    spec.eventCount = sizeof countingEvents / sizeof countingEvents[0];
-    REQUIRE(LoadWindow(spec));
+    WindowDescription description = MainWindowDescription;
+    description.events = countingEvents;
+    description.eventCount = sizeof countingEvents / sizeof countingEvents[0];
+    REQUIRE(LoadWindow(description));
     REQUIRE(WaitUntil([] { return GetForegroundWindow() == MainWindow.window && GetFocus() == 编辑框1.window; }));
 }
 

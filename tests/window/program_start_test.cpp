@@ -79,17 +79,17 @@ TEST_CASE("start, close with the close box, end: the order of everything, and ex
 {
     // The created event goes through a recorder first, then to the real handler.
     EventBinding events[8];
-    REQUIRE(MainWindowSpec.eventCount <= 8);
-    for (int e = 0; e < MainWindowSpec.eventCount; ++e) {
-        events[e] = MainWindowSpec.events[e];
+    REQUIRE(MainWindowDescription.eventCount <= 8);
+    for (int e = 0; e < MainWindowDescription.eventCount; ++e) {
+        events[e] = MainWindowDescription.events[e];
         if (events[e].event == Event::Created) events[e].handler = RecordThenCreated;
     }
-    const EventBinding* realEvents = MainWindowSpec.events;
-    MainWindowSpec.events = events;
+    const EventBinding* realEvents = MainWindowDescription.events;
+    MainWindowDescription.events = events;
     TestClickCount = 42;
 
     int exitCode = ToolkitMain(ProgramStartThenLook);
-    MainWindowSpec.events = realEvents;
+    MainWindowDescription.events = realEvents;
 
     CHECK(exitCode == 0);
     CHECK(atCreated.runs == 1);
