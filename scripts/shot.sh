@@ -3,7 +3,7 @@
 # window, saves a picture of it to FILE and closes the program again.
 # shot.sh PREFIX PROGRAM FILE
 set -euo pipefail
-prefix=$1 exe=$2 file=$3
+prefix=$(realpath -m "$1") exe=$2 file=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 "$here/wine-run.sh" "$prefix" "$exe" &

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
-# Without a program it only makes sure the prefix is ready and Wine started. The prefix is created on first use (32-bit, code page 936, fonts as on a
+# Without a program it only makes sure the prefix is ready and Wine started.
+# The prefix is created on first use (32-bit, code page 936, fonts as on a
 # Chinese Windows, no window manager, no crash dialog). The program's exit
 # code is passed back. Without a display, the program runs on its own Xvfb.
 set -euo pipefail
@@ -30,14 +31,19 @@ wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 /usr/lib/wine/wine "$@"; }
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-if [ ! -f "$prefix/.clicker-ready" ]; then
+if [ ! -f "$prefix/.clicker-ready-2" ]; then
     rm -rf "$prefix"
     wine wineboot -i >/dev/null 2>&1
     reg="$prefix/clicker-settings.reg"
     iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+    # Window frames draw their caption buttons with Marlett, which this Wine
+    # finds only among the prefix's own fonts.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+    fi
     /usr/lib/wine/wineserver -w
-    touch "$prefix/.clicker-ready"
+    touch "$prefix/.clicker-ready-2"
 fi
 flock -u 9
 
