@@ -2,6 +2,7 @@
 // box (caption, text, owner, buttons, icon) and answers it with a button.
 #include <doctest/doctest.h>
 
+#include "census_list.h"
 #include "desktop.h"
 #include "util/notice_box.h"
 #include "util/window_census.h"
@@ -10,15 +11,6 @@
 #include <vector>
 
 namespace {
-
-struct CensusList {
-    CensusList() { WindowCensus = new std::vector<WindowInfo>; }
-    ~CensusList()
-    {
-        delete WindowCensus;
-        WindowCensus = nullptr;
-    }
-};
 
 const Text noticeText = "\xC7\xEB\xCF\xC8\xCA\xE4\xC8\xEB\xCA\xFD\xD7\xD6";   // 请先输入数字
 const Text defaultCaption = "\xD3\xD1\xC7\xE9\xCC\xE1\xD0\xD1";         // 友情提醒

@@ -3,6 +3,7 @@
 // caller's list and leaves WindowCensus empty, and FindProcessWindow's choice.
 #include <doctest/doctest.h>
 
+#include "census_list.h"
 #include "desktop.h"
 #include "util/window_census.h"
 
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The census list exists for each test, as the program's start-up makes it.
-struct CensusList {
-    CensusList() { WindowCensus = new std::vector<WindowInfo>; }
-    ~CensusList()
-    {
-        delete WindowCensus;
-        WindowCensus = nullptr;
-    }
-};
 
 // Windows made by one test, destroyed when it ends.
 struct TestWindows {
