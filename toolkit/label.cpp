@@ -67,33 +67,22 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 
 bool RegisterLabelClass(HINSTANCE instance)
 {
-    WNDCLASSEXA known{};
-    known.cbSize = sizeof known;
-    if (GetClassInfoExA(instance, labelClass, &known)) return true;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = LabelProc;
-    wc.cbWndExtra = 2 * sizeof(LONG_PTR);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = labelClass;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(instance, labelClass, LabelProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                             2 * sizeof(LONG_PTR), ClassLook::Visible);
 }
 
 HFONT CreateLabelFont(const LabelFont& font)
 {
-    LOGFONTA description{};
-    description.lfHeight = font.height;
-    description.lfWeight = font.weight;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = PROOF_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH;
-    lstrcpynA(description.lfFaceName, font.face, LF_FACESIZE);
-    return CreateFontIndirectA(&description);
+    LOGFONTA logFont{};
+    logFont.lfHeight = font.height;
+    logFont.lfWeight = font.weight;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = PROOF_QUALITY;
+    logFont.lfPitchAndFamily = DEFAULT_PITCH;
+    lstrcpynA(logFont.lfFaceName, font.face, LF_FACESIZE);
+    return CreateFontIndirectA(&logFont);
 }
 
 } // namespace

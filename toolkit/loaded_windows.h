@@ -24,6 +24,13 @@ const ControlDescription* FindControlDescription(HWND control);
 // Stops the Win32 timer of every timer control (the fatal error report).
 void StopAllTimers();
 
+// Registers a window class of ours unless this process has it already. A
+// visible kind gets the arrow cursor and the stock NULL_BRUSH (it paints its
+// own background); the timer's hidden window needs neither.
+enum class ClassLook { Visible, Hidden };
+bool RegisterClassOnce(HINSTANCE instance, const char* name, WNDPROC procedure, UINT style,
+                       int extraBytes, ClassLook look);
+
 // Runs the handlers bound to this event of this source, in table order.
 void RaiseEvent(const WindowDescription& description, const char* source, Event event);
 

@@ -29,15 +29,7 @@ LRESULT CALLBACK TimerProc(HWND timer, UINT message, WPARAM wParam, LPARAM lPara
 
 bool RegisterTimerClass(HINSTANCE instance)
 {
-    WNDCLASSEXA known{};
-    known.cbSize = sizeof known;
-    if (GetClassInfoExA(instance, timerClass, &known)) return true;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = TimerProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = timerClass;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(instance, timerClass, TimerProc, 0, 0, ClassLook::Hidden);
 }
 
 } // namespace

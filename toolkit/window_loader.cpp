@@ -102,18 +102,8 @@ LRESULT CALLBACK LoadedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 bool RegisterWindowClass(const WindowDescription& description)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA known{};
-    known.cbSize = sizeof known;
-    if (GetClassInfoExA(instance, description.className, &known)) return true;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = LoadedWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));   // WM_ERASEBKGND paints
-    wc.lpszClassName = description.className;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(instance, description.className, LoadedWindowProc,
+                             CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, 0, ClassLook::Visible);
 }
 
 void SetIcons(HWND window, const char* resource)
@@ -224,4 +214,24 @@ bool LoadWindow(const WindowDescription& description)
 HWND NativeHandle(const Control& control)
 {
     return control.window && IsWindow(control.window) ? control.window : nullptr;
+}
+
+bool RegisterClassOnce(HINSTANCE instance, const char* name, WNDPROC procedure, UINT style,
+                       int extraBytes, ClassLook look)
+{
+    WNDCLASSEXA known{};
+    known.cbSize = sizeof known;
+    if (GetClassInfoExA(instance, name, &known)) return true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = extraBytes;
+    wc.hInstance = instance;
+    if (look == ClassLook::Visible) {
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc) != 0;
 }
