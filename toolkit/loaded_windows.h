@@ -11,7 +11,7 @@
 // A window built by LoadWindow, from creation until WM_NCDESTROY.
 struct LoadedWindow {
     HWND window;
-    WindowDescription description;               // a copy; its tables outlive the window
+    WindowDescription description;   // a copy; its tables outlive the window
     HWND focusWhileInactive;       // the control that had the focus when the window was deactivated
 };
 
