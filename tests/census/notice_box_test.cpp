@@ -18,13 +18,9 @@ const Text givenCaption = "\xD7\xA2\xD2\xE2";                           // æ³¨æ„
 
 HWND MakeOwnerWindow()
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "NoticeTestWindow";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "notice owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60,
-                           60, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    return CreateWindowExA(0, RegisterTestClass("NoticeTestWindow", DefWindowProcA), "notice owner",
+                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 enum class Owner { ProcessWindow, None };

@@ -24,19 +24,9 @@ LRESULT CALLBACK TargetProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 
 HWND MakeTarget()
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = TargetProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "DriverTarget";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    HWND target = CreateWindowExA(0, "DriverTarget", "driver", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                  20, 20, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND target = CreateWindowExA(0, RegisterTestClass("DriverTarget", TargetProc), "driver",
+                                  WS_POPUP | WS_BORDER | WS_VISIBLE, 20, 20, 300, 200, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(target);
     SetFocus(target);
     PumpFor(100);

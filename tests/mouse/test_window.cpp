@@ -44,18 +44,9 @@ double Clock()
 
 HWND OpenTestWindow()
 {
-    static HWND window = [] {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = "MouseTestWindow";
-        RegisterClassA(&windowClass);
-        return CreateWindowExA(WS_EX_TOPMOST, "MouseTestWindow", "mouse test", WS_POPUP | WS_VISIBLE,
-                               100, 100, 300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }();
+    static HWND window = CreateWindowExA(WS_EX_TOPMOST, RegisterTestClass("MouseTestWindow", TestWindowProc),
+                                         "mouse test", WS_POPUP | WS_VISIBLE, 100, 100, 300, 300, nullptr,
+                                         nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(window);
     POINT centre{250, 250};
     SetCursorPos(centre.x, centre.y);

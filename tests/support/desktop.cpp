@@ -29,6 +29,21 @@ void PumpFor(DWORD ms)
     WaitUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
 }
 
+const char* RegisterTestClass(const char* name, WNDPROC procedure)
+{
+    WNDCLASSA known{};
+    if (GetClassInfoA(GetModuleHandleA(nullptr), name, &known)) return name;
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+    return name;
+}
+
 void KeyDown(BYTE vk) { keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, 0)), 0, 0); }
 void KeyUp(BYTE vk) { keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, 0)), KEYEVENTF_KEYUP, 0); }
 void TapKey(BYTE vk) { KeyDown(vk); KeyUp(vk); }

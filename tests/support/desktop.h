@@ -16,6 +16,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // Dispatches this thread's messages for about ms milliseconds.
 void PumpFor(DWORD ms);
 
+// Registers a window class for a test's own windows, once per process: double
+// clicks, the arrow cursor, the COLOR_WINDOW background. Returns the name.
+const char* RegisterTestClass(const char* name, WNDPROC procedure);
+
 // Real input through the system's input stream.
 void KeyDown(BYTE vk);
 void KeyUp(BYTE vk);

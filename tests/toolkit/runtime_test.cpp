@@ -82,12 +82,8 @@ LRESULT CALLBACK RecordingProc(HWND w, UINT message, WPARAM wParam, LPARAM lPara
 
 HWND RecordingWindow()
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PendingEventsRecorder";
-    RegisterClassA(&wc);
-    return CreateWindowA("PendingEventsRecorder", "", 0, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    return CreateWindowA(RegisterTestClass("PendingEventsRecorder", RecordingProc), "", 0, 0, 0, 10, 10,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 } // namespace
