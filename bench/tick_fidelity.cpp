@@ -1,7 +1,10 @@
 // Tick fidelity: every press on the click target carries the time it was sent
 // at, so the ticks show as runs of presses with a gap of at least half a
-// period before each. The rate is taken from the first tick to the last, so
-// that where the span starts and ends within a period costs nothing.
+// period before each. The period achieved is the slope of a straight line
+// fitted through the ticks' start times against their numbers: where the
+// span starts and ends within a period costs nothing, one late tick at either
+// end weighs little, and a tick that never came leaves a double gap that
+// lengthens the period.
 #include <string>
 #include <vector>
 
@@ -35,6 +38,22 @@ Ticks FindTicks(const std::vector<DWORD>& pressTimes, int periodMs)
     return ticks;
 }
 
+// Least squares slope of the ticks' start times over their numbers 0, 1, 2, ...
+double FittedPeriodMs(const std::vector<DWORD>& starts)
+{
+    double n = 0, sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    for (size_t i = 0; i < starts.size(); ++i) {
+        double x = static_cast<double>(i);
+        double y = starts[i] - starts.front();
+        n += 1;
+        sumX += x;
+        sumY += y;
+        sumXX += x * x;
+        sumXY += x * y;
+    }
+    return (n * sumXY - sumX * sumY) / (n * sumXX - sumX * sumX);
+}
+
 } // namespace
 
 bool MeasureTickFidelity(const Clicker& clicker, int periodMs, DWORD spanMs, const char* id)
@@ -60,7 +79,7 @@ bool MeasureTickFidelity(const Clicker& clicker, int periodMs, DWORD spanMs, con
         return false;
     }
     DWORD span = ticks.starts.back() - ticks.starts.front();
-    double achieved = (ticks.starts.size() - 1) * 1000.0 / span;
+    double achieved = 1000.0 / FittedPeriodMs(ticks.starts);
     double requested = 1000.0 / periodMs;
     double ratio = achieved / requested;
     Note("%s: %zu ticks, first to last %lu ms, %zu presses, %d ticks not of %d presses", id, ticks.starts.size(),
