@@ -20,7 +20,8 @@ bool MeasureStopLatency(const Clicker& clicker, int clicksPerTick, int trials, c
 bool MeasureIdleCpu(const Clicker& clicker);
 
 // Time from process start to the main window visible ÷ the same for the
-// minimal window program; medians of `runs` interleaved runs of each.
+// minimal window program: the median over `runs` pairs of runs, one of each
+// program side by side.
 bool MeasureStartUp(int runs);
 
 // The size of clicker.exe and the DLLs it imports.

@@ -34,23 +34,30 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# One run of both benchmark programs; $1 names the run, the rest is put in
-# front of wineserver, Wine's start and the programs (taskset or nothing).
-run_once() {
-    local mode=$1; shift
-    local out=$results/$mode.txt
-    echo "bench: $mode run" >&2
-    start_xvfb || return 1
+# Both benchmark programs on a fresh wineserver, their output into $results/$1.txt;
+# the rest of the arguments go in front of wineserver, Wine's start and the
+# programs (taskset, or env for nothing).
+run_programs() {
+    local out=$results/$1.txt; shift
+    : >"$out"
     scripts/wine-run.sh "$prefix" || return 1   # makes the prefix on first use
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
-    "$@" /usr/lib/wine/wineserver -p
+    "$@" /usr/lib/wine/wineserver -p || return 1
     "$@" scripts/wine-run.sh "$prefix" || return 1
     local status=0
-    : >"$out"
     "$@" timeout -k 10 600 scripts/wine-run.sh "$prefix" "$build/bench/tick_cost_bench.exe" >>"$out" || status=1
     CLICKER_EXE=$build/app/clicker.exe \
         "$@" timeout -k 10 900 scripts/wine-run.sh "$prefix" "$build/bench/clicker_bench.exe" >>"$out" || status=1
+    return $status
+}
+
+# One run on a virtual display of its own, which ends with it.
+run_once() {
+    echo "bench: $1 run" >&2
+    start_xvfb || return 1
+    local status=0
+    run_programs "$@" || status=1
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
     stop_xvfb
