@@ -89,6 +89,8 @@ imports|DLLs clicker.exe imports|only DLLs every Windows has|<= 0
 idle_cpu|CPU time while idle for 5 s, clicking stopped|≤ 1 ms|<= 1'
 
 table=$(awk -F'\t' -v rows="$rows" '
+    # Windows programs end their lines with CR LF.
+    { sub(/\r$/, "") }
     FNR == 1 { mode = FILENAME ~ /\/pinned\.txt$/ ? "p" : "u" }
     $1 == "figure" { value[mode, $2] = $3; shown[mode, $2] = $4 }
     # 1 held, 0 missed, -1 no figure or no target.

@@ -221,7 +221,7 @@ TEST_CASE("The version information shows the program's name and version in Explo
     }
 }
 
-TEST_CASE("The manifest asks for no elevation, names Windows 7 to 11 and brings the system's control styles")
+TEST_CASE("The manifest asks for no elevation, names Windows 7 to 11 and keeps the classic controls")
 {
     LoadedAsData exe;
     REQUIRE(exe.module);
@@ -262,20 +262,15 @@ TEST_CASE("The manifest asks for no elevation, names Windows 7 to 11 and brings 
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",   // Windows 10 and 11
     });
 
-    // Within it, a push button is the version 6 one, drawn in the system's visual style;
-    // this test program has no such manifest, so its own buttons are the classic ones.
-    SIZE ideal{};
-    HWND classic = CreateWindowExA(0, "BUTTON", "x", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 24, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-    REQUIRE(classic);
-    CHECK(SendMessageA(classic, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) == 0);
-    DestroyWindow(classic);
+    // Within it, a push button is still the classic one: the version 6 controls are left
+    // out on purpose, since loading them costs a large part of the start-up time.
     ULONG_PTR cookie = 0;
     REQUIRE(ActivateActCtx(context, &cookie));
     HWND button = CreateWindowExA(0, "BUTTON", "x", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 24, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     REQUIRE(button);
-    CHECK(SendMessageA(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != 0);
+    SIZE ideal{};
+    CHECK(SendMessageA(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) == 0);   // version 6 only
     DestroyWindow(button);
     DeactivateActCtx(0, cookie);
     ReleaseActCtx(context);
