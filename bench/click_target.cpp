@@ -197,14 +197,6 @@ double WaitTargetHeld(DWORD timeoutMs)
         DWORD woke = MsgWaitForMultipleObjects(1, &held, FALSE, timeoutMs - spent, QS_ALLINPUT);
         if (woke == WAIT_OBJECT_0) return heldAt;
         if (woke != WAIT_OBJECT_0 + 1) return -1;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {   // not ours to take
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                break;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchPending();
     }
 }

@@ -4,7 +4,7 @@
 
 #include "bench_report.h"
 #include "clicker_figures.h"
-#include "pe_imports.h"
+#include "pe_file.h"
 #include "process_cpu.h"
 
 namespace {
@@ -23,7 +23,7 @@ bool MeasureFileFootprint()
 {
     std::string path = ClickerPath();
     double size = FileSize(path);
-    ImportList imports = ReadImportedDlls(path);
+    PeFacts imports = ReadPeFacts(path);
     if (size < 0 || !imports.read) {
         Note("%s could not be read", path.c_str());
         return false;

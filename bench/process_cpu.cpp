@@ -7,21 +7,9 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
+#include "desktop.h"
 
-// The whole of a file that reports no size, as /proc files do; empty when it cannot be read.
-std::string ReadWholeFile(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string content;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
-    CloseHandle(file);
-    return content;
-}
+namespace {
 
 std::string Lowered(std::string text)
 {

@@ -12,86 +12,9 @@
 
 #include "clicker_driver.h"
 #include "clicker_version.h"
+#include "pe_file.h"
 
 namespace {
-
-std::vector<unsigned char> ReadWholeFile(const std::string& path)
-{
-    std::vector<unsigned char> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    DWORD size = GetFileSize(file, nullptr);
-    DWORD read = 0;
-    bytes.resize(size);
-    if (size == INVALID_FILE_SIZE || !ReadFile(file, bytes.data(), size, &read, nullptr) || read != size) bytes.clear();
-    CloseHandle(file);
-    return bytes;
-}
-
-// The PE headers of an image read as a file, with its sections for mapping
-// addresses to file offsets.
-struct PeImage {
-    const std::vector<unsigned char>& bytes;
-    const IMAGE_NT_HEADERS32* headers = nullptr;
-
-    explicit PeImage(const std::vector<unsigned char>& file) : bytes(file)
-    {
-        if (bytes.size() < sizeof(IMAGE_DOS_HEADER)) return;
-        auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
-        if (dos->e_magic != IMAGE_DOS_SIGNATURE) return;
-        size_t at = static_cast<size_t>(dos->e_lfanew);
-        if (at + sizeof(IMAGE_NT_HEADERS32) > bytes.size()) return;
-        auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + at);
-        if (nt->Signature == IMAGE_NT_SIGNATURE) headers = nt;
-    }
-
-    // The file offset of a relative virtual address, or 0 when no section holds it.
-    size_t OffsetOf(DWORD rva) const
-    {
-        const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(headers);
-        for (WORD i = 0; i < headers->FileHeader.NumberOfSections; ++i, ++section) {
-            if (rva >= section->VirtualAddress && rva < section->VirtualAddress + section->SizeOfRawData)
-                return rva - section->VirtualAddress + section->PointerToRawData;
-        }
-        return 0;
-    }
-
-    std::string TextAt(DWORD rva) const
-    {
-        size_t at = OffsetOf(rva);
-        std::string text;
-        while (at && at < bytes.size() && bytes[at]) text += static_cast<char>(bytes[at++]);
-        return text;
-    }
-
-    std::vector<std::string> ImportedDlls() const
-    {
-        std::vector<std::string> names;
-        const IMAGE_DATA_DIRECTORY& directory = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        size_t at = OffsetOf(directory.VirtualAddress);
-        while (at && at + sizeof(IMAGE_IMPORT_DESCRIPTOR) <= bytes.size()) {
-            auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes.data() + at);
-            if (entry->Name == 0) break;
-            names.push_back(TextAt(entry->Name));
-            at += sizeof(IMAGE_IMPORT_DESCRIPTOR);
-        }
-        return names;
-    }
-};
-
-// System DLLs that every Windows from 7 on has in its system folder.
-bool IsSystemDll(const std::string& name)
-{
-    static const char* const systemDlls[] = {
-        "kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll",
-        "comctl32.dll", "comdlg32.dll", "ole32.dll", "oleaut32.dll", "version.dll", "shlwapi.dll",
-        "winmm.dll", "imm32.dll",
-    };
-    for (const char* dll : systemDlls) {
-        if (lstrcmpiA(dll, name.c_str()) == 0) return true;
-    }
-    return false;
-}
 
 std::string VersionString(const std::vector<char>& info, const char* name)
 {
@@ -139,22 +62,19 @@ std::string GuidText(const GUID& id)
 
 TEST_CASE("clicker.exe is a small 32-bit GUI program that imports only system DLLs")
 {
-    std::vector<unsigned char> file = ReadWholeFile(ClickerPath());
+    std::string file = ReadWholeFile(ClickerPath());
     REQUIRE_MESSAGE(!file.empty(), ClickerPath());
     CHECK(file.size() < 300 * 1024);
     MESSAGE("clicker.exe is " << file.size() << " bytes");
 
-    PeImage image(file);
-    REQUIRE(image.headers);
-    CHECK(image.headers->FileHeader.Machine == IMAGE_FILE_MACHINE_I386);
-    CHECK(image.headers->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC);
-    CHECK(image.headers->OptionalHeader.Subsystem == IMAGE_SUBSYSTEM_WINDOWS_GUI);
-
-    std::vector<std::string> dlls = image.ImportedDlls();
-    CHECK(dlls.size() >= 3);
-    for (const std::string& dll : dlls) CHECK_MESSAGE(IsSystemDll(dll), dll);
+    PeFacts exe = ReadPeFacts(ClickerPath());
+    REQUIRE(exe.read);   // a 32-bit PE file
+    CHECK(exe.machine == IMAGE_FILE_MACHINE_I386);
+    CHECK(exe.subsystem == IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    CHECK(exe.dlls.size() >= 3);
+    for (const std::string& dll : exe.dlls) CHECK_MESSAGE(IsSystemDll(dll), dll);
     // Nothing loaded later behind the import table's back either.
-    CHECK(image.headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].Size == 0);
+    CHECK(exe.delayLoaded.empty());
 }
 
 TEST_CASE("The icon group DEFAULT_ICON holds 16-colour icons of 16, 32 and 48 pixels")

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// Dispatches the messages queued for this thread now. A WM_QUIT is put back
+// for the message loop that owns it.
+void DispatchPending();
+
 // Dispatches this thread's messages until done() holds or timeoutMs passes;
 // returns whether done() held.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
@@ -63,6 +67,10 @@ struct Child {
 Child StartChild(const std::string& commandLine);
 // The exit code, or STILL_ACTIVE when the deadline passed (the child is then killed).
 DWORD WaitChild(Child& child, DWORD timeoutMs = 30000);
+
+// The whole of a file, also of one that reports no size (as /proc files do);
+// empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
 
 // Full path of this test program's folder, with a trailing backslash.
 std::string ProgramFolder();

@@ -3,26 +3,17 @@
 // descriptors closed by an empty one, each naming a DLL by the address of its
 // name once loaded (an RVA), which the section table maps back to the file.
 // Every offset is checked against the file's size before it is read.
-#include "pe_imports.h"
+#include "pe_file.h"
 
 #include <windows.h>
 
 #include <cctype>
+#include <cstddef>
 #include <cstring>
 
-namespace {
+#include "desktop.h"
 
-std::string ReadFileBytes(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
+namespace {
 
 struct PeFile {
     const std::string& bytes;
@@ -62,45 +53,47 @@ struct PeFile {
 
 } // namespace
 
-ImportList ReadImportedDlls(const std::string& path)
+PeFacts ReadPeFacts(const std::string& path)
 {
-    ImportList list;
-    std::string bytes = ReadFileBytes(path);
+    PeFacts facts;
+    std::string bytes = ReadWholeFile(path);
     PeFile pe{bytes};
     const auto* dos = pe.At<IMAGE_DOS_HEADER>(0);
-    if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return list;
+    if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return facts;
     const auto* nt = pe.At<IMAGE_NT_HEADERS32>(static_cast<size_t>(dos->e_lfanew));
     if (!nt || nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR32_MAGIC)
-        return list;
+        return facts;
     size_t sectionsAt = static_cast<size_t>(dos->e_lfanew) + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
                         nt->FileHeader.SizeOfOptionalHeader;
     pe.sectionCount = nt->FileHeader.NumberOfSections;
     if (!pe.At<IMAGE_SECTION_HEADER>(sectionsAt + (pe.sectionCount ? pe.sectionCount - 1 : 0) *
                                                       sizeof(IMAGE_SECTION_HEADER)))
-        return list;
+        return facts;
     pe.sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(bytes.data() + sectionsAt);
     const IMAGE_OPTIONAL_HEADER32& optional = nt->OptionalHeader;
+    facts.machine = nt->FileHeader.Machine;
+    facts.subsystem = optional.Subsystem;
 
     if (optional.NumberOfRvaAndSizes > IMAGE_DIRECTORY_ENTRY_IMPORT) {
         DWORD rva = optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
         for (size_t at = rva ? pe.OffsetOf(rva) : 0; at; at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
             const auto* descriptor = pe.At<IMAGE_IMPORT_DESCRIPTOR>(at);
-            if (!descriptor) return list;   // the array runs off the file
+            if (!descriptor) return facts;   // the array runs off the file
             if (!descriptor->Name) break;
-            list.dlls.push_back(pe.NameAt(descriptor->Name));
+            facts.dlls.push_back(pe.NameAt(descriptor->Name));
         }
     }
     if (optional.NumberOfRvaAndSizes > IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT) {
         DWORD rva = optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].VirtualAddress;
         for (size_t at = rva ? pe.OffsetOf(rva) : 0; at; at += sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)) {
             const auto* descriptor = pe.At<IMAGE_DELAYLOAD_DESCRIPTOR>(at);
-            if (!descriptor) return list;
+            if (!descriptor) return facts;
             if (!descriptor->DllNameRVA) break;
-            list.delayLoaded.push_back(pe.NameAt(descriptor->DllNameRVA));
+            facts.delayLoaded.push_back(pe.NameAt(descriptor->DllNameRVA));
         }
     }
-    list.read = true;
-    return list;
+    facts.read = true;
+    return facts;
 }
 
 bool IsSystemDll(const std::string& name)
