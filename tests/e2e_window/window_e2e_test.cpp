@@ -7,15 +7,9 @@
 
 #include "clicker_driver.h"
 #include "desktop.h"
+#include "main_window_layout.h"
 
 namespace {
-
-std::string ClassOf(HWND w)
-{
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
 
 // A screen point of the window's frame where it answers WM_NCHITTEST with `area`.
 bool FindFramePoint(HWND window, LRESULT area, POINT* found)
@@ -34,33 +28,6 @@ bool FindFramePoint(HWND window, LRESULT area, POINT* found)
     return false;
 }
 
-struct Row {
-    int id;
-    const char* className;
-    int left, top, width, height;
-    const char* text;
-    bool visible;
-};
-
-const Row rows[] = {
-    {100, "Label", 16, 16, 264, 32, "每              毫秒，点击               次", true},
-    {110, "Edit", 30, 20, 80, 24, "100", true},
-    {120, "Edit", 175, 20, 80, 24, "1", true},
-    {130, "Label", 56, 48, 128, 32, "注：1 秒 = 1000 毫秒", true},
-    {140, "Button", 24, 88, 112, 40, "开始(F8)", true},
-    {150, "Button", 160, 88, 112, 40, "停止(F9)", true},
-    {160, "Timer", 192, 48, 40, 24, "", false},
-    {170, "Button", 168, 163, 96, 24, "点击次数测试", true},
-    {180, "Label", 16, 160, 96, 32, "次数：", true},
-    {190, "Edit", 48, 164, 104, 24, "", true},
-    {200, "Label", 24, 200, 232, 56,
-     "  注： 点击“开始”按钮或使用快捷键F8后，将鼠标指针移动到“点击次数测试”按钮，即可测试出鼠标的点击速度，"
-     "点击“停止”按钮即停止点击。",
-     true},
-    {210, "Label", 152, 264, 144, 16, "【Quorvane】by : veltik", true},
-    {220, "Label", 56, 128, 152, 32, "快捷键：开始F8，停止F9", true},
-};
-
 } // namespace
 
 TEST_CASE("clicker.exe opens centred with its controls and the focus in 编辑框1, and its close box ends it with 0")
@@ -76,7 +43,7 @@ TEST_CASE("clicker.exe opens centred with its controls and the focus in 编辑�
     CHECK(r.top == (GetSystemMetrics(SM_CYSCREEN) - 313) / 2);
     CHECK(WaitUntil([&] { return GetForegroundWindow() == clicker.window; }));
 
-    for (const Row& row : rows) {
+    for (const ExpectedControl& row : expectedControls) {
         INFO("control " << row.id);
         HWND c = ControlOf(clicker, row.id);
         REQUIRE(c);

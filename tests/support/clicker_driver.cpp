@@ -65,15 +65,6 @@ DWORD CloseClicker(Clicker& clicker)
 
 HWND ControlOf(const Clicker& clicker, int id) { return GetDlgItem(clicker.window, id); }
 
-std::string TextOf(HWND window)
-{
-    char buffer[512] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
-    return buffer;
-}
-
 void SetTextOf(HWND window, const std::string& text)
 {
     DWORD_PTR result = 0;

@@ -36,7 +36,6 @@ Clicker StartClicker();
 DWORD CloseClicker(Clicker& clicker);
 
 HWND ControlOf(const Clicker& clicker, int id);
-std::string TextOf(HWND window);
 void SetTextOf(HWND window, const std::string& text);
 // The number 编辑框3 shows; 0 while it is empty.
 int TestCount(const Clicker& clicker);

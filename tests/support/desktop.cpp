@@ -69,21 +69,21 @@ POINT CenterOf(HWND window)
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-static std::string WindowText(HWND w)
-{
-    char buffer[1024] = {};
-    // Another thread's window: WM_GETTEXT with a deadline, so a busy box cannot hang us.
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                        SMTO_ABORTIFHUNG, 2000, &copied);
-    return buffer;
-}
-
-static std::string ClassOf(HWND w)
+std::string ClassOf(HWND window)
 {
     char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
+    GetClassNameA(window, name, sizeof name);
     return name;
+}
+
+std::string TextOf(HWND window)
+{
+    char buffer[1024] = {};
+    // Another thread's window: WM_GETTEXT with a deadline, so a busy one cannot hang us.
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    return buffer;
 }
 
 SeenBox ReadBox(HWND box)
@@ -92,7 +92,7 @@ SeenBox ReadBox(HWND box)
     seen.box = box;
     seen.owner = GetWindow(box, GW_OWNER);
     GetWindowThreadProcessId(box, &seen.processId);
-    seen.caption = WindowText(box);
+    seen.caption = TextOf(box);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         std::string kind = ClassOf(child);
         LONG style = GetWindowLongA(child, GWL_STYLE);
@@ -100,7 +100,7 @@ SeenBox ReadBox(HWND box)
             if ((style & SS_TYPEMASK) == SS_ICON) {
                 if (SendMessageA(child, STM_GETICON, 0, 0)) seen.hasIcon = true;
             } else {
-                std::string text = WindowText(child);
+                std::string text = TextOf(child);
                 if (!text.empty()) seen.text = text;
             }
         } else if (kind == "Button" && (style & WS_VISIBLE)) {

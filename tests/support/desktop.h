@@ -43,6 +43,11 @@ struct SeenBox {
     bool hasIcon;
 };
 
+// A window's class name, and its text as WM_GETTEXT gives it (also across
+// processes; a window that hangs gives the empty text after a few seconds).
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window);
+
 // Reads a box (a "#32770" window) as it stands now.
 SeenBox ReadBox(HWND box);
 

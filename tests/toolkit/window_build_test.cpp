@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string ClassOf(HWND w)
-{
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
-
 // The controls from the top of the z-order down.
 std::vector<HWND> ChildrenTopDown(HWND parent)
 {

@@ -7,59 +7,14 @@
 
 #include "desktop.h"
 #include "main_window_fixture.h"
+#include "main_window_layout.h"
 
 namespace {
 
-std::string ClassOf(HWND w)
-{
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND w)
-{
-    char text[512] = {};
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
-const DWORD labelStyle = WS_CHILD | WS_CLIPSIBLINGS;
-const DWORD editStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
-const DWORD timerStyle = WS_CHILD | WS_CLIPSIBLINGS;
-const DWORD buttonStyle =
-    WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
-
-struct Row {
-    Control* control;
-    const char* className;
-    int left, top, width, height, id;
-    const char* text;
-    DWORD style;     // without WS_VISIBLE
-    DWORD exStyle;
-    bool visible;
-};
-
-const char* const note = "  注： 点击“开始”按钮或使用快捷键F8后，将鼠标指针移动到“点击次数测试”按钮，即可测试出鼠标的"
-                         "点击速度，点击“停止”按钮即停止点击。";
-
-// In creation order, which is the z-order from the bottom up.
-const Row rows[] = {
-    {&标签1, "Label", 16, 16, 264, 32, 100, "每              毫秒，点击               次", labelStyle, 0, true},
-    {&编辑框1, "Edit", 30, 20, 80, 24, 110, "100", editStyle, WS_EX_CLIENTEDGE, true},
-    {&编辑框2, "Edit", 175, 20, 80, 24, 120, "1", editStyle, WS_EX_CLIENTEDGE, true},
-    {&标签2, "Label", 56, 48, 128, 32, 130, "注：1 秒 = 1000 毫秒", labelStyle, 0, true},
-    {&按钮1, "Button", 24, 88, 112, 40, 140, "开始(F8)", buttonStyle, 0, true},
-    {&按钮2, "Button", 160, 88, 112, 40, 150, "停止(F9)", buttonStyle, 0, true},
-    {&时钟1, "Timer", 192, 48, 40, 24, 160, "", timerStyle, 0, false},
-    {&按钮3, "Button", 168, 163, 96, 24, 170, "点击次数测试", buttonStyle, 0, true},
-    {&标签3, "Label", 16, 160, 96, 32, 180, "次数：", labelStyle, 0, true},
-    {&编辑框3, "Edit", 48, 164, 104, 24, 190, "", editStyle, WS_EX_CLIENTEDGE, true},
-    {&标签4, "Label", 24, 200, 232, 56, 200, note, labelStyle, 0, true},
-    {&标签5, "Label", 152, 264, 144, 16, 210, "【Quorvane】by : veltik", labelStyle, 0, true},
-    {&标签6, "Label", 56, 128, 152, 32, 220, "快捷键：开始F8，停止F9", labelStyle, 0, true},
-};
-const size_t rowCount = sizeof rows / sizeof rows[0];
+// The program's controls in creation order, beside the table of how each opens.
+Control* const controls[] = {&标签1, &编辑框1, &编辑框2, &标签2, &按钮1, &按钮2, &时钟1,
+                             &按钮3, &标签3, &编辑框3, &标签4, &标签5, &标签6};
+static_assert(sizeof controls / sizeof controls[0] == expectedControlCount);
 
 } // namespace
 
@@ -123,8 +78,9 @@ TEST_CASE("the main window: caption, own class, styles, centred 305 x 313, icons
 TEST_CASE("the thirteen controls: class, place, size, id, text, styles, visibility")
 {
     OpenMainWindow open;
-    for (const Row& row : rows) {
-        HWND c = row.control->window;
+    for (size_t i = 0; i < expectedControlCount; ++i) {
+        const ExpectedControl& row = expectedControls[i];
+        HWND c = controls[i]->window;
         INFO("control " << NameOf(c) << " (id " << row.id << ")");
         REQUIRE(c);
         CHECK(GetParent(c) == MainWindow.window);
@@ -150,10 +106,10 @@ TEST_CASE("each control lies above every control created before it")
     OpenMainWindow open;
     std::vector<HWND> topDown;
     for (HWND c = GetWindow(MainWindow.window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) topDown.push_back(c);
-    REQUIRE(topDown.size() == rowCount);
-    for (size_t i = 0; i < rowCount; ++i)
-        CHECK_MESSAGE(topDown[rowCount - 1 - i] == rows[i].control->window,
-                      "place " << i << " from the bottom holds " << NameOf(topDown[rowCount - 1 - i]));
+    REQUIRE(topDown.size() == expectedControlCount);
+    for (size_t i = 0; i < expectedControlCount; ++i)
+        CHECK_MESSAGE(topDown[expectedControlCount - 1 - i] == controls[i]->window,
+                      "place " << i << " from the bottom holds " << NameOf(topDown[expectedControlCount - 1 - i]));
     // Where the boxes lie on labels, the box is what a click finds.
     for (const Control* box : {&编辑框1, &编辑框2, &编辑框3}) {
         POINT middle = CenterOf(box->window);
