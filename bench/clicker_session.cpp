@@ -2,8 +2,6 @@
 
 #include "click_target.h"
 
-bool Clicking(const Clicker& clicker) { return !IsWindowEnabled(ControlOf(clicker, StartButton)); }
-
 bool StartClicking(const Clicker& clicker, const char* interval, const char* clicksPerTick)
 {
     SetTextOf(ControlOf(clicker, IntervalBox), interval);

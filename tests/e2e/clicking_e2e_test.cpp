@@ -21,8 +21,6 @@ double MeasureRate(const Clicker& clicker)
     return (endCount - startCount) * 1000.0 / elapsed;
 }
 
-bool StartEnabled(const Clicker& clicker) { return IsWindowEnabled(ControlOf(clicker, StartButton)) != 0; }
-
 struct RunningClicker {
     Clicker clicker = StartClicker();
     ~RunningClicker() { CloseClicker(clicker); }
@@ -37,14 +35,14 @@ TEST_CASE("Start clicks at the set rate, Stop ends it and keeps the count")
     REQUIRE(clicker.window);
 
     ClickControl(clicker, StartButton);
-    REQUIRE(WaitUntil([&] { return !StartEnabled(clicker); }));
+    REQUIRE(WaitUntil([&] { return Clicking(clicker); }));
     double rate = MeasureRate(clicker);
     MESSAGE("100 ms, 1 click: ", rate, " clicks a second");
     CHECK(rate >= 6.0);
     CHECK(rate <= 12.0);
 
     ClickControl(clicker, StopButton);
-    REQUIRE(WaitUntil([&] { return StartEnabled(clicker); }));
+    REQUIRE(WaitUntil([&] { return !Clicking(clicker); }));
     PumpFor(300);   // a click already under way may still land
     int stopped = TestCount(clicker);
     CHECK(stopped > 0);
@@ -59,14 +57,14 @@ TEST_CASE("Start clicks at the set rate, Stop ends it and keeps the count")
     SetTextOf(ControlOf(clicker, IntervalBox), "200");
     SetTextOf(ControlOf(clicker, CountBox), "3");
     ClickControl(clicker, StartButton);
-    REQUIRE(WaitUntil([&] { return !StartEnabled(clicker); }));
+    REQUIRE(WaitUntil([&] { return Clicking(clicker); }));
     rate = MeasureRate(clicker);
     MESSAGE("200 ms, 3 clicks: ", rate, " clicks a second");
     CHECK(rate >= 9.0);
     CHECK(rate <= 18.0);
 
     ClickControl(clicker, StopButton);
-    CHECK(WaitUntil([&] { return StartEnabled(clicker); }));
+    CHECK(WaitUntil([&] { return !Clicking(clicker); }));
 }
 
 TEST_CASE("an invalid setting brings up its message and changes nothing")
@@ -106,7 +104,7 @@ TEST_CASE("an invalid setting brings up its message and changes nothing")
         AnswerBox(boxes[0].box, IDOK);
         REQUIRE(WaitForBoxes(clicker, 0));
         CHECK(WaitUntil([&] { return IsWindowEnabled(clicker.window) != 0; }));
-        CHECK(StartEnabled(clicker));
+        CHECK_FALSE(Clicking(clicker));
 
         // Nothing ticks: the pointer on the test button gathers no clicks.
         int before = TestCount(clicker);

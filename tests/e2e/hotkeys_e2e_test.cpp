@@ -55,7 +55,6 @@ struct Session {
         SetFocus(target);
         PumpFor(100);
     }
-    bool Running() const { return !IsWindowEnabled(ControlOf(clicker, StartButton)); }
     void Press(BYTE vk)
     {
         FocusTarget();
@@ -82,14 +81,14 @@ TEST_CASE("F8 starts with the current settings and F9 stops, from another progra
     REQUIRE(s.clicker.window);
     SetTextOf(ControlOf(s.clicker, IntervalBox), "50");
     s.Press(VK_F8);
-    REQUIRE(WaitUntil([&] { return s.Running(); }));
+    REQUIRE(WaitUntil([&] { return Clicking(s.clicker); }));
     CHECK(FindBoxes(s.clicker.processId).empty());
 
     ParkPointerOn(s.clicker, TestButton);
     CHECK(WaitUntil([&] { return TestCount(s.clicker) >= 5; }, 15000));
 
     s.Press(VK_F9);
-    REQUIRE(WaitUntil([&] { return !s.Running(); }));
+    REQUIRE(WaitUntil([&] { return !Clicking(s.clicker); }));
     PumpFor(300);
     int stopped = TestCount(s.clicker);
     PumpFor(800);
@@ -103,7 +102,7 @@ TEST_CASE("F8 while clicking: a new interval changes the rate, the same one leav
     REQUIRE(s.clicker.window);
     SetTextOf(ControlOf(s.clicker, IntervalBox), "1000");
     s.Press(VK_F8);
-    REQUIRE(WaitUntil([&] { return s.Running(); }));
+    REQUIRE(WaitUntil([&] { return Clicking(s.clicker); }));
 
     // Same interval, F8 every 300 ms: a restarted timer would never reach its
     // second; one left alone keeps ticking once a second.
@@ -128,7 +127,7 @@ TEST_CASE("F8 while clicking: a new interval changes the rate, the same one leav
     MESSAGE("after F8 with 100 ms: ", rate, " clicks a second");
     CHECK(rate >= 5.0);
     CHECK(rate <= 12.0);
-    CHECK(s.Running());
+    CHECK(Clicking(s.clicker));
 }
 
 TEST_CASE("F8 with an invalid setting shows its message; clicking goes on and F9 still stops")
@@ -137,7 +136,7 @@ TEST_CASE("F8 with an invalid setting shows its message; clicking goes on and F9
     REQUIRE(s.clicker.window);
     SetTextOf(ControlOf(s.clicker, IntervalBox), "100");
     s.Press(VK_F8);
-    REQUIRE(WaitUntil([&] { return s.Running(); }));
+    REQUIRE(WaitUntil([&] { return Clicking(s.clicker); }));
 
     SetTextOf(ControlOf(s.clicker, IntervalBox), "");
     s.Press(VK_F8);
@@ -152,7 +151,7 @@ TEST_CASE("F8 with an invalid setting shows its message; clicking goes on and F9
     CHECK(rate >= 5.0);   // still at the old 100 ms
 
     s.Press(VK_F9);
-    CHECK(WaitUntil([&] { return !s.Running(); }));
+    CHECK(WaitUntil([&] { return !Clicking(s.clicker); }));
     CHECK(s.RateOnTarget(1000) < 1.5);   // at most a click already under way
     CHECK(FindBoxes(s.clicker.processId).size() == 1);   // the message is still up
 }
@@ -174,7 +173,7 @@ TEST_CASE("holding F8 runs Start once for each key-down")
     std::vector<SeenBox> boxes = ClickerBoxes(s.clicker);
     CHECK(boxes.size() == repeats);
     for (const SeenBox& box : boxes) CHECK(box.text == "点击次数不可以小于或等于0");
-    CHECK_FALSE(s.Running());
+    CHECK_FALSE(Clicking(s.clicker));
 }
 
 TEST_CASE("F9 while idle resets the counter")
@@ -233,15 +232,15 @@ TEST_CASE("a WM_HOTKEY from another process with a foreign identifier changes no
         DWORD code = 0;
         GetExitCodeProcess(s.clicker.child.info.hProcess, &code);
         REQUIRE(code == STILL_ACTIVE);
-        CHECK_FALSE(s.Running());
+        CHECK_FALSE(Clicking(s.clicker));
         CHECK(FindBoxes(s.clicker.processId).empty());
     }
 
     // And it still works.
     s.Press(VK_F8);
-    CHECK(WaitUntil([&] { return s.Running(); }));
+    CHECK(WaitUntil([&] { return Clicking(s.clicker); }));
     s.Press(VK_F9);
-    CHECK(WaitUntil([&] { return !s.Running(); }));
+    CHECK(WaitUntil([&] { return !Clicking(s.clicker); }));
 }
 
 TEST_CASE("closing ends with 0, also after clicking, and gives F8 and F9 back")

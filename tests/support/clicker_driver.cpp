@@ -65,6 +65,8 @@ DWORD CloseClicker(Clicker& clicker)
 
 HWND ControlOf(const Clicker& clicker, int id) { return GetDlgItem(clicker.window, id); }
 
+bool Clicking(const Clicker& clicker) { return !IsWindowEnabled(ControlOf(clicker, StartButton)); }
+
 void SetTextOf(HWND window, const std::string& text)
 {
     DWORD_PTR result = 0;

@@ -37,6 +37,8 @@ DWORD CloseClicker(Clicker& clicker);
 
 HWND ControlOf(const Clicker& clicker, int id);
 void SetTextOf(HWND window, const std::string& text);
+// Whether clicking runs: Start (按钮1) is greyed out while it does.
+bool Clicking(const Clicker& clicker);
 // The number 编辑框3 shows; 0 while it is empty.
 int TestCount(const Clicker& clicker);
 
